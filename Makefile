@@ -1,0 +1,43 @@
+# The front door: `make run` and `make test` do all their own set-up.
+# CMake does the building; the presets in CMakePresets.json hold the settings.
+
+FUZZ_SECONDS ?= 60
+
+.PHONY: all deps build run test test-sanitize bench fuzz package format clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	@cmake --preset default >/dev/null
+	@cmake --build --preset default
+
+run: build
+	build/bin/bcc-check
+
+test: build
+	@ctest --preset default
+	@$(MAKE) --no-print-directory test-sanitize
+
+# The whole suite again, built by Clang with AddressSanitizer and UBSan.
+test-sanitize: deps
+	@cmake --preset sanitize >/dev/null
+	@cmake --build --preset sanitize
+	@ctest --preset sanitize
+
+bench: build
+	build/bin/bcc_core_benchmark
+
+fuzz: deps
+	@cmake --preset sanitize >/dev/null
+	@cmake --build --preset sanitize --target bcc_core_fuzzer
+	@mkdir -p build/fuzz-corpus && cp -n fuzz/corpus/core/* build/fuzz-corpus/
+	build/sanitize/bin/bcc_core_fuzzer -max_total_time=$(FUZZ_SECONDS) build/fuzz-corpus fuzz/corpus/core
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build
