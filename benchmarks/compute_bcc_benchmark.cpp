@@ -16,8 +16,8 @@ bcc::LineList HexLines(std::size_t count, int digits)
     std::uint32_t value = 0x12345678;
     for (std::size_t i = 0; i < count; ++i) {
         value = value * 1664525u + 1013904223u; // varied digits, same every run
-        std::snprintf(text, sizeof text, "%0*X", digits,
-            digits == 8 ? value : value >> (32 - 4 * digits));
+        std::snprintf(
+            text, sizeof text, "%0*X", digits, digits == 8 ? value : value >> (32 - 4 * digits));
         lines.emplace_back(text);
     }
     return lines;

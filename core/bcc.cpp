@@ -83,7 +83,7 @@ std::string FormatBcc(std::uint8_t bcc)
 {
     constexpr char HexDigits[] = "0123456789ABCDEF";
     const char high = bcc >= 0x10 ? HexDigits[bcc >> 4] : ' ';
-    return { high, HexDigits[bcc & 0x0F] };
+    return {high, HexDigits[bcc & 0x0F]};
 }
 
 } // namespace bcc

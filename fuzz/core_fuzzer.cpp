@@ -69,7 +69,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     const std::span<const std::string> allButLast(lines.data(), lines.size() - 1);
     const auto lastLowByte = static_cast<std::uint8_t>(bcc::ParseLineValue(lines.back()) & 0xFF);
-    check(bcc == (bcc::ComputeBcc(allButLast) ^ lastLowByte), "appending a line XORs in its low byte");
+    check(bcc == (bcc::ComputeBcc(allButLast) ^ lastLowByte),
+        "appending a line XORs in its low byte");
 
     const std::string resultText = bcc::FormatBcc(bcc);
     char printed[3];

@@ -9,7 +9,7 @@ using bcc::LineList;
 
 TEST(ComputeBccTest, SampleLinesGive61)
 {
-    const LineList lines { "03", "32", "A3", "F3", "20", "20" };
+    const LineList lines {"03", "32", "A3", "F3", "20", "20"};
     EXPECT_EQ(ComputeBcc(lines), 0x61);
     EXPECT_EQ(bcc::FormatBcc(ComputeBcc(lines)), "61");
 }
@@ -21,17 +21,17 @@ TEST(ComputeBccTest, FoldsLowBytesOfLineValues)
         LineList lines;
         std::uint8_t bcc;
     } cases[] = {
-        { {}, 0x00 },
-        { { "" }, 0x00 },
-        { { "", " 1", "0x12", "zz", "-5" }, 0x00 },
-        { { "5A" }, 0x5A },
-        { { "1A3" }, 0xA3 }, // only the low byte counts
-        { { "FFFFFFFF" }, 0xFF }, // -1 contributes FF
-        { { "12345678", "FF" }, 0x78 ^ 0xFF },
-        { { "100000000", "42" }, 0x42 }, // an overflowing line counts as 0
-        { { "41", "xyz", "42", "" }, 0x41 ^ 0x42 },
-        { { "BAD" }, 0xAD }, // a word can be hex, too
-        { { "0C", "03" }, 0x0F },
+        {{}, 0x00},
+        {{""}, 0x00},
+        {{"", " 1", "0x12", "zz", "-5"}, 0x00},
+        {{"5A"}, 0x5A},
+        {{"1A3"}, 0xA3}, // only the low byte counts
+        {{"FFFFFFFF"}, 0xFF}, // -1 contributes FF
+        {{"12345678", "FF"}, 0x78 ^ 0xFF},
+        {{"100000000", "42"}, 0x42}, // an overflowing line counts as 0
+        {{"41", "xyz", "42", ""}, 0x41 ^ 0x42},
+        {{"BAD"}, 0xAD}, // a word can be hex, too
+        {{"0C", "03"}, 0x0F},
     };
     for (const auto &c : cases)
         EXPECT_EQ(int(ComputeBcc(c.lines)), int(c.bcc)) << testing::PrintToString(c.lines);
@@ -39,7 +39,7 @@ TEST(ComputeBccTest, FoldsLowBytesOfLineValues)
 
 TEST(ComputeBccTest, RepeatedLineCancelsItsContribution)
 {
-    LineList lines { "03", "32", "A3" };
+    LineList lines {"03", "32", "A3"};
     const std::uint8_t before = ComputeBcc(lines);
     lines.push_back("5C");
     lines.push_back("5C");
@@ -80,8 +80,8 @@ TEST_P(ComputeBccLongListTest, EveryLineCountsBeyondTheValueTable)
 
 INSTANTIATE_TEST_SUITE_P(AroundTableCapacity, ComputeBccLongListTest,
     testing::Values(bcc::ValueTableCapacity - 1, bcc::ValueTableCapacity,
-        bcc::ValueTableCapacity + 1, 2 * bcc::ValueTableCapacity,
-        2 * bcc::ValueTableCapacity + 1, 100'003));
+        bcc::ValueTableCapacity + 1, 2 * bcc::ValueTableCapacity, 2 * bcc::ValueTableCapacity + 1,
+        100'003));
 
 TEST(ComputeBccTest, LineJustPastTheTableStillCounts)
 {

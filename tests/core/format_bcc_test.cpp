@@ -13,8 +13,15 @@ TEST(FormatBccTest, WritesTwoUpperCaseHexCharactersPaddedWithSpace)
         std::uint8_t bcc;
         const char *text;
     } cases[] = {
-        { 0x00, " 0" }, { 0x05, " 5" }, { 0x0A, " A" }, { 0x0F, " F" }, { 0x10, "10" },
-        { 0x61, "61" }, { 0xA0, "A0" }, { 0xAB, "AB" }, { 0xFF, "FF" },
+        {0x00, " 0"},
+        {0x05, " 5"},
+        {0x0A, " A"},
+        {0x0F, " F"},
+        {0x10, "10"},
+        {0x61, "61"},
+        {0xA0, "A0"},
+        {0xAB, "AB"},
+        {0xFF, "FF"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(bcc::FormatBcc(c.bcc), c.text) << "bcc " << int(c.bcc);
