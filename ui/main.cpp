@@ -1,17 +1,14 @@
 #include "fontsubstitutes.h"
+#include "tapplication.h"
 #include "tmainform.h"
 
-#include <QApplication>
 #include <QIcon>
 
 int main(int argc, char *argv[])
 {
-    QApplication application(argc, argv);
+    TApplication application(argc, argv);
+    application.setTitle(QStringLiteral("BCCチェックプログラム"));
 
-    // The title under which the desktop shows the application as a whole. It is
-    // the window's icon name, not Qt's application display name, which Qt would
-    // append to every window caption.
-    const QString applicationTitle = QStringLiteral("BCCチェックプログラム");
     // The X11 window class stays ASCII; the desktop entry ties it to the title.
     QApplication::setApplicationName(QStringLiteral("bcc-check"));
     QGuiApplication::setDesktopFileName(QStringLiteral(BCC_APP_ID));
@@ -19,7 +16,8 @@ int main(int argc, char *argv[])
     InstallFontSubstitutes();
 
     TMainForm MainForm;
-    MainForm.setWindowIconText(applicationTitle);
+    // The window's icon name is what task bars show for the application.
+    MainForm.setWindowIconText(application.title());
     MainForm.show();
     return application.exec();
 }
