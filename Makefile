@@ -3,7 +3,7 @@
 
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test test-sanitize bench fuzz package format clean
+.PHONY: all deps build run test test-sanitize bench fuzz package format screenshot clean
 
 all: build
 
@@ -35,6 +35,14 @@ fuzz: deps
 	@cmake --build --preset sanitize --target bcc_core_fuzzer
 	@mkdir -p build/fuzz-corpus && cp -n fuzz/corpus/core/* build/fuzz-corpus/
 	build/sanitize/bin/bcc_core_fuzzer -max_total_time=$(FUZZ_SECONDS) build/fuzz-corpus fuzz/corpus/core
+
+# The README's picture of the window, taken on a private X server.
+screenshot: build
+	tests/e2e/screenshot.sh build/bin/bcc-check docs/screenshot.png
+
+# The Debian package, for /usr: build/bcc-check_VERSION_ARCH.deb.
+package: build
+	@cd build && cpack
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -12,7 +12,10 @@ int main(int argc, char *argv[])
     // The X11 window class stays ASCII; the desktop entry ties it to the title.
     QApplication::setApplicationName(QStringLiteral("bcc-check"));
     QGuiApplication::setDesktopFileName(QStringLiteral(BCC_APP_ID));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/mainicon.png")));
+    QIcon mainIcon;
+    mainIcon.addFile(QStringLiteral(":/icons/mainicon-16.png"));
+    mainIcon.addFile(QStringLiteral(":/icons/mainicon-32.png"));
+    QApplication::setWindowIcon(mainIcon);
     InstallFontSubstitutes();
 
     TMainForm MainForm;
