@@ -27,8 +27,12 @@ test-sanitize: deps
 	@cmake --build --preset sanitize
 	@ctest --preset sanitize
 
+# The arithmetic, the click on the real window (offscreen), and, where present,
+# the measurements of the window on an X server.
 bench: build
 	build/bin/bcc_core_benchmark
+	build/bin/bcc_click_benchmark
+	benchmarks/desktop/run
 
 fuzz: deps
 	@cmake --preset sanitize >/dev/null
