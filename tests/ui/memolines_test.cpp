@@ -3,8 +3,8 @@
 // as one display line without laying it out, so the two must agree on every
 // kind of text, in every font and at every width, next to the wrap width above all.
 
-#include "fontsubstitutes.h"
 #include "memolines.h"
+#include "shownmainform.h"
 #include "tmainform.h"
 
 #include <QPlainTextDocumentLayout>
@@ -79,7 +79,6 @@ class MemoLinesTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -92,25 +91,18 @@ private:
     void compareAtEveryWidthAndFont(const QString &text);
     void compare(const QString &text, const QByteArray &setting);
 
-    TMainForm *form = nullptr;
+    std::unique_ptr<TMainForm> form;
 };
-
-void MemoLinesTest::initTestCase()
-{
-    InstallFontSubstitutes();
-}
 
 void MemoLinesTest::init()
 {
-    form = new TMainForm;
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form));
+    form = ShowMainForm();
+    QVERIFY(form);
 }
 
 void MemoLinesTest::cleanup()
 {
-    delete form;
-    form = nullptr;
+    form.reset();
 }
 
 void MemoLinesTest::matchesEveryBlockLaidOut_data()

@@ -2,8 +2,8 @@
 // anything: a line that is not a hexadecimal number counts as 0, a wrapped line
 // as its display lines, and the text box keeps what it was given.
 
-#include "fontsubstitutes.h"
 #include "memolines.h"
+#include "shownmainform.h"
 #include "tmainform.h"
 
 #include <QClipboard>
@@ -38,7 +38,6 @@ class RobustnessTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -51,27 +50,18 @@ private slots:
 private:
     void clickAndCheck(const QString &caption);
 
-    TMainForm *form = nullptr;
+    std::unique_ptr<TMainForm> form;
 };
-
-void RobustnessTest::initTestCase()
-{
-    InstallFontSubstitutes();
-}
 
 void RobustnessTest::init()
 {
-    form = new TMainForm;
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form));
-    form->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(form));
+    form = ShowMainForm();
+    QVERIFY(form);
 }
 
 void RobustnessTest::cleanup()
 {
-    delete form;
-    form = nullptr;
+    form.reset();
 }
 
 // Clicks the button and checks the caption, that the text box is left as it was,

@@ -1,8 +1,8 @@
 // The main window as a user meets it, on the offscreen platform: shown at its
 // real size, clicked and typed into with synthetic mouse and key events.
 
-#include "fontsubstitutes.h"
 #include "memolines.h"
+#include "shownmainform.h"
 #include "tmainform.h"
 
 #include <QFontInfo>
@@ -32,7 +32,6 @@ class TMainFormTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -56,27 +55,18 @@ private:
     void setText(const QString &text);
     void click();
 
-    TMainForm *form = nullptr;
+    std::unique_ptr<TMainForm> form;
 };
-
-void TMainFormTest::initTestCase()
-{
-    InstallFontSubstitutes();
-}
 
 void TMainFormTest::init()
 {
-    form = new TMainForm;
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form));
-    form->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(form));
+    form = ShowMainForm();
+    QVERIFY(form);
 }
 
 void TMainFormTest::cleanup()
 {
-    delete form;
-    form = nullptr;
+    form.reset();
 }
 
 void TMainFormTest::setText(const QString &text)
@@ -94,7 +84,7 @@ void TMainFormTest::opensWithSampleLinesAndCaption()
     QCOMPARE(form->windowTitle(), QStringLiteral("BCCチェック"));
     QCOMPARE(form->Button1->text(), QStringLiteral("BCC演算"));
     QCOMPARE(form->Memo1->toPlainText(), QStringLiteral("03\n32\nA3\nF3\n20\n20"));
-    QCOMPARE(MemoLines(*form->Memo1), (bcc::LineList { "03", "32", "A3", "F3", "20", "20" }));
+    QCOMPARE(MemoLines(*form->Memo1), (bcc::LineList {"03", "32", "A3", "F3", "20", "20"}));
 }
 
 void TMainFormTest::isFixedSizeWithCloseBoxOnly()
@@ -128,9 +118,11 @@ void TMainFormTest::asksForJapaneseGothicFonts()
     // monospaced, so compare advances: equal in the text box, varied on the button.
     const QFontMetrics memoMetrics(form->Memo1->font());
     const QFontMetrics buttonMetrics(form->Button1->font());
-    QCOMPARE(memoMetrics.horizontalAdvance(QLatin1Char('i')), memoMetrics.horizontalAdvance(QLatin1Char('W')));
+    QCOMPARE(memoMetrics.horizontalAdvance(QLatin1Char('i')),
+        memoMetrics.horizontalAdvance(QLatin1Char('W')));
     QCOMPARE(memoMetrics.horizontalAdvance(QLatin1Char('0')), 6);
-    QVERIFY(buttonMetrics.horizontalAdvance(QLatin1Char('i')) < buttonMetrics.horizontalAdvance(QLatin1Char('W')));
+    QVERIFY(buttonMetrics.horizontalAdvance(QLatin1Char('i'))
+        < buttonMetrics.horizontalAdvance(QLatin1Char('W')));
     // 12 pixels high on a 96 dpi screen.
     QCOMPARE(form->logicalDpiY(), 96);
     QCOMPARE(buttonFont.pixelSize(), 12);
@@ -153,19 +145,30 @@ void TMainFormTest::clickShowsBccOfLines_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("caption");
 
-    QTest::newRow("sample lines") << "03\n32\nA3\nF3\n20\n20" << "61";
-    QTest::newRow("trailing line break adds no line") << "03\n32\nA3\nF3\n20\n20\n" << "61";
-    QTest::newRow("empty box") << "" << " 0";
-    QTest::newRow("only a line break") << "\n" << " 0";
-    QTest::newRow("all lines invalid") << "xyz\n 41\n0x41\n-1\n\n41 " << " 0";
-    QTest::newRow("empty lines inside count as 0") << "41\n\n\n42" << " 3";
-    QTest::newRow("lower case and leading zeros") << "a3\n00000000A3\n5" << " 5";
-    QTest::newRow("low byte of a wide value") << "1A3\nFFFFFFFF" << "5C";
-    QTest::newRow("over 32 bits is invalid") << "100000000\n7" << " 7";
-    QTest::newRow("full-width digit is invalid") << "４１\n42" << "42";
-    QTest::newRow("line separator breaks a line") << QString("41") + QChar::LineSeparator + "42"
+    QTest::newRow("sample lines") << "03\n32\nA3\nF3\n20\n20"
+                                  << "61";
+    QTest::newRow("trailing line break adds no line") << "03\n32\nA3\nF3\n20\n20\n"
+                                                      << "61";
+    QTest::newRow("empty box") << ""
+                               << " 0";
+    QTest::newRow("only a line break") << "\n"
+                                       << " 0";
+    QTest::newRow("all lines invalid") << "xyz\n 41\n0x41\n-1\n\n41 "
+                                       << " 0";
+    QTest::newRow("empty lines inside count as 0") << "41\n\n\n42"
                                                    << " 3";
-    QTest::newRow("carriage return line breaks") << "41\r\n42\r\n" << " 3";
+    QTest::newRow("lower case and leading zeros") << "a3\n00000000A3\n5"
+                                                  << " 5";
+    QTest::newRow("low byte of a wide value") << "1A3\nFFFFFFFF"
+                                              << "5C";
+    QTest::newRow("over 32 bits is invalid") << "100000000\n7"
+                                             << " 7";
+    QTest::newRow("full-width digit is invalid") << "４１\n42"
+                                                 << "42";
+    QTest::newRow("line separator breaks a line") << QString("41") + QChar::LineSeparator + "42"
+                                                  << " 3";
+    QTest::newRow("carriage return line breaks") << "41\r\n42\r\n"
+                                                 << " 3";
 }
 
 void TMainFormTest::clickShowsBccOfLines()
@@ -218,7 +221,7 @@ void TMainFormTest::typedLinesCount()
     QTest::keyClicks(form->Memo1, "44");
     QTest::keyClick(form->Memo1, Qt::Key_Return);
     click();
-    QCOMPARE(MemoLines(*form->Memo1), (bcc::LineList { "41", "42", "44" }));
+    QCOMPARE(MemoLines(*form->Memo1), (bcc::LineList {"41", "42", "44"}));
     QCOMPARE(form->windowTitle(), QStringLiteral("47"));
 }
 
@@ -244,7 +247,7 @@ void TMainFormTest::wrappedLineCountsAsItsDisplayLines()
 
 void TMainFormTest::moreLinesThanTheValueTable()
 {
-    for (const int count : { 1001, 1002, 2002, 2003, 60000 }) {
+    for (const int count : {1001, 1002, 2002, 2003, 60000}) {
         std::uint8_t bcc = 0;
         setText(countingLines(count, &bcc));
         click();
@@ -256,7 +259,7 @@ void TMainFormTest::moreLinesThanTheValueTable()
 void TMainFormTest::linesOfAnUnshownBoxAreNotWrappedAtZeroWidth()
 {
     TMainForm unshown;
-    QCOMPARE(MemoLines(*unshown.Memo1), (bcc::LineList { "03", "32", "A3", "F3", "20", "20" }));
+    QCOMPARE(MemoLines(*unshown.Memo1), (bcc::LineList {"03", "32", "A3", "F3", "20", "20"}));
     unshown.Button1->click();
     QCOMPARE(unshown.windowTitle(), QStringLiteral("61"));
 }
