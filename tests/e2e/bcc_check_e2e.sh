@@ -13,15 +13,7 @@ source "$(dirname "$0")/program_window.sh"
 # xprop prints text properties in the locale's encoding.
 export LC_ALL=C.UTF-8
 
-cleanup()
-{
-    stop_program
-    stop_x_session
-}
-trap cleanup EXIT
-trap 'exit 129' HUP
-trap 'exit 130' INT
-trap 'exit 143' TERM
+stop_on_exit
 
 fail()
 {

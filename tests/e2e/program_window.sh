@@ -55,6 +55,15 @@ stop_program()
     program_pid=""
 }
 
+# stop_on_exit: ends the program and the X session however the script ends.
+stop_on_exit()
+{
+    trap 'stop_program; stop_x_session' EXIT
+    trap 'exit 129' HUP
+    trap 'exit 130' INT
+    trap 'exit 143' TERM
+}
+
 # property_value NAME: the window's property NAME as xprop prints it after
 # "NAME = ": text in double quotes, numbers separated by ", ". A missing
 # property comes out as xprop's "NAME:  not found." line.

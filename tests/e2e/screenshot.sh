@@ -14,15 +14,7 @@ readonly program=${1:-$source_tree/build/bin/bcc-check}
 readonly output=${2:-$source_tree/docs/screenshot.png}
 readonly margin=8
 
-cleanup()
-{
-    stop_program
-    stop_x_session
-}
-trap cleanup EXIT
-trap 'exit 129' HUP
-trap 'exit 130' INT
-trap 'exit 143' TERM
+stop_on_exit
 
 screen_checksum()
 {

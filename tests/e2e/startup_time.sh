@@ -14,15 +14,7 @@ readonly runs=${2:-10}
 
 export LC_ALL=C.UTF-8
 
-cleanup()
-{
-    stop_program
-    stop_x_session
-}
-trap cleanup EXIT
-trap 'exit 129' HUP
-trap 'exit 130' INT
-trap 'exit 143' TERM
+stop_on_exit
 
 # A finer poll than wait_until's, since the poll's period is part of the time.
 wait_until_mapped()
