@@ -8,6 +8,7 @@
 #include "fontsubstitutes.h"
 #include "memolines.h"
 #include "tmainform.h"
+#include "tmemo.h"
 
 #include <QApplication>
 #include <QPlainTextDocumentLayout>

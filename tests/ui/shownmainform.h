@@ -2,6 +2,7 @@
 
 #include "fontsubstitutes.h"
 #include "tmainform.h"
+#include "tmemo.h"
 
 #include <QTest>
 

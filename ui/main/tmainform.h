@@ -4,8 +4,8 @@
 
 #include <memory>
 
-class QPlainTextEdit;
 class QPushButton;
+class TMemo;
 
 namespace Ui {
 class TMainForm;
@@ -22,7 +22,7 @@ public:
     ~TMainForm() override;
 
     QPushButton *Button1;
-    QPlainTextEdit *Memo1;
+    TMemo *Memo1;
 
 public slots:
     void Button1Click();
