@@ -18,12 +18,13 @@ TMainForm::TMainForm(QWidget *parent)
 
     // A fixed dialog frame: a close box, no minimise or maximise box. A plain
     // window rather than Qt::Dialog, so task bars list it and Escape does not close it.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-        | Qt::WindowCloseButtonHint);
+    setWindowFlags(
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setBackgroundRole(QPalette::Button);
 
     // Centred on the screen; the position stored in the form is not used.
-    const QRect screenArea = (screen() ? screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    const QRect screenArea
+        = (screen() ? screen() : QGuiApplication::primaryScreen())->availableGeometry();
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screenArea));
 
     connect(Button1, &QPushButton::clicked, this, &TMainForm::Button1Click);
