@@ -1,6 +1,7 @@
 # shellcheck shell=bash
-# A private X session for the window tests and the desktop benchmarks, to be sourced: Xvfb on a free display
-# among :90-:99 with its own authority file, and openbox as the window manager.
+# A private X session for the window tests and the desktop benchmarks, to be
+# sourced: Xvfb on a free display among :90-:99 with its own authority file,
+# and openbox as the window manager.
 # Call start_x_session, and stop_x_session from an EXIT trap; both leave the
 # caller's other processes alone.
 
